@@ -1,0 +1,12 @@
+#include <windows.h>
+
+#include <memory>
+
+#include "lifecycle/program_end.h"
+#include "lifecycle/window_engine.h"
+#include "platform/win32_platform.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  ResetEngine(std::make_unique<Win32Platform>());
+  EndProgram(0);
+}

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,3 +52,15 @@ class ByteReader {
 
 // A text from a byte run: it ends at the first zero byte, if any.
 std::string TextFromBytes(const std::uint8_t* bytes, std::size_t length);
+
+// Reads a kind's settings block over the settings' initial values: an empty block keeps
+// them all. readFields answers false for a block it refuses (a version it does not know);
+// a block that ends inside a field is refused as well.
+template <class Settings, class ReadFields>
+std::optional<Settings> ReadSettingsBlock(const std::uint8_t* block, std::size_t length, ReadFields readFields) {
+  Settings settings;
+  if (block == nullptr || length == 0) return settings;
+  ByteReader reader(block, length);
+  if (!readFields(reader, settings) || reader.Failed()) return std::nullopt;
+  return settings;
+}

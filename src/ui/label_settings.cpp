@@ -15,14 +15,9 @@ void WriteColours(ByteWriter& writer, const std::array<std::uint32_t, 3>& colour
   for (std::uint32_t colour : colours) writer.UInt32(colour);
 }
 
-}  // namespace
-
-std::optional<LabelSettings> ReadLabelSettings(const std::uint8_t* block, std::size_t length) {
-  LabelSettings settings;
-  if (block == nullptr || length == 0) return settings;
-  ByteReader reader(block, length);
+bool ReadFields(ByteReader& reader, LabelSettings& settings) {
   const std::uint32_t version = reader.UInt32();
-  if (version > kLabelSettingsVersion) return std::nullopt;
+  if (version > kLabelSettingsVersion) return false;
   settings.textEffect = reader.Int32();
   settings.gradientBorderWidth = reader.Int32();
   settings.borderStyle = reader.Int32();
@@ -42,8 +37,13 @@ std::optional<LabelSettings> ReadLabelSettings(const std::uint8_t* block, std::s
     settings.dataSourceName = reader.Text();
     settings.dataColumnName = reader.Text();
   }
-  if (reader.Failed()) return std::nullopt;
-  return settings;
+  return true;
+}
+
+}  // namespace
+
+std::optional<LabelSettings> ReadLabelSettings(const std::uint8_t* block, std::size_t length) {
+  return ReadSettingsBlock<LabelSettings>(block, length, ReadFields);
 }
 
 std::vector<std::uint8_t> WriteLabelSettings(const LabelSettings& settings) {

@@ -6,16 +6,16 @@ namespace {
 
 constexpr std::uint32_t kTimerSettingsVersion = 1;
 
+bool ReadFields(ByteReader& reader, TimerSettings& settings) {
+  if (reader.UInt32() > kTimerSettingsVersion) return false;
+  settings.period = reader.Int32();
+  return true;
+}
+
 }  // namespace
 
 std::optional<TimerSettings> ReadTimerSettings(const std::uint8_t* block, std::size_t length) {
-  TimerSettings settings;
-  if (block == nullptr || length == 0) return settings;
-  ByteReader reader(block, length);
-  if (reader.UInt32() > kTimerSettingsVersion) return std::nullopt;
-  settings.period = reader.Int32();
-  if (reader.Failed()) return std::nullopt;
-  return settings;
+  return ReadSettingsBlock<TimerSettings>(block, length, ReadFields);
 }
 
 std::vector<std::uint8_t> WriteTimerSettings(const TimerSettings& settings) {

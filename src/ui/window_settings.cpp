@@ -11,14 +11,9 @@ constexpr std::int32_t kAlwaysOnTopVersion = 4;
 constexpr std::int32_t kKeepTitleActiveVersion = 5;
 constexpr std::int32_t kClassNameVersion = 6;
 
-}  // namespace
-
-std::optional<WindowSettings> ReadWindowSettings(const std::uint8_t* block, std::size_t length) {
-  WindowSettings settings;
-  if (block == nullptr || length == 0) return settings;
-  ByteReader reader(block, length);
+bool ReadFields(ByteReader& reader, WindowSettings& settings) {
   const std::int32_t version = reader.Int32();
-  if (version > kWindowSettingsVersion) return std::nullopt;
+  if (version > kWindowSettingsVersion) return false;
   settings.version = version;
   settings.windowBorder = reader.Int32();
   settings.pictureMode = reader.Int32();
@@ -46,8 +41,13 @@ std::optional<WindowSettings> ReadWindowSettings(const std::uint8_t* block, std:
   settings.music = reader.Block();
   settings.title = reader.Text();
   settings.helpFile = reader.Text();
-  if (reader.Failed()) return std::nullopt;
-  return settings;
+  return true;
+}
+
+}  // namespace
+
+std::optional<WindowSettings> ReadWindowSettings(const std::uint8_t* block, std::size_t length) {
+  return ReadSettingsBlock<WindowSettings>(block, length, ReadFields);
 }
 
 std::vector<std::uint8_t> WriteWindowSettings(const WindowSettings& settings) {

@@ -9,6 +9,7 @@
 #include "lifecycle/program_end.h"
 #include "lifecycle/support_library.h"
 #include "ui/unit_kind.h"
+#include "ui/unit_rebuild.h"
 #include "ui/window_description.h"
 #include "uptime/block_heap.h"
 
@@ -32,6 +33,8 @@ struct WindowEngine {
   std::int32_t buildKind = 0;
   std::uint32_t nextIdentifier = 0;
   std::unique_ptr<PlatformServices> platform;
+  // Set by the platform: rebuilds a control whose property write asked for it.
+  RebuildHook rebuildUnit = nullptr;
 };
 
 WindowEngine& Engine();

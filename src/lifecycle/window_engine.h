@@ -23,6 +23,10 @@ struct WindowEngine {
   // While above 0, RaiseEvent calls no handler.
   std::int32_t eventBlockCount = 0;
   bool loopEntered = false;
+  // The code of the quit request that ended the event loop: the process's exit status.
+  std::int32_t quitCode = 0;
+  // Set while a control is destroyed only to be made anew; its end is then no news.
+  bool rebuildingUnit = false;
   std::vector<ExitRoutine> exitRoutines;
   // The registered windows.
   WindowDescription description;

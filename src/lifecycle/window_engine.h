@@ -9,6 +9,7 @@
 #include "lifecycle/program_end.h"
 #include "lifecycle/support_library.h"
 #include "ui/unit_kind.h"
+#include "ui/unit_rebuild.h"
 #include "ui/window_description.h"
 #include "uptime/block_heap.h"
 
@@ -22,6 +23,10 @@ struct WindowEngine {
   // While above 0, RaiseEvent calls no handler.
   std::int32_t eventBlockCount = 0;
   bool loopEntered = false;
+  // The code of the quit request that ended the event loop: the process's exit status.
+  std::int32_t quitCode = 0;
+  // Set while a control is destroyed only to be made anew; its end is then no news.
+  bool rebuildingUnit = false;
   std::vector<ExitRoutine> exitRoutines;
   // The registered windows.
   WindowDescription description;
@@ -32,6 +37,8 @@ struct WindowEngine {
   std::int32_t buildKind = 0;
   std::uint32_t nextIdentifier = 0;
   std::unique_ptr<PlatformServices> platform;
+  // Set by the platform: rebuilds a control whose property write asked for it.
+  RebuildHook rebuildUnit = nullptr;
 };
 
 WindowEngine& Engine();

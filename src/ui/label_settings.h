@@ -26,12 +26,16 @@ struct LabelSettings {
   std::int32_t vAlign = 1;
   std::string dataSourceName;
   std::string dataColumnName;
+
+  bool operator==(const LabelSettings&) const = default;
 };
 
 inline constexpr std::uint32_t kLabelSettingsVersion = 2;
 
 // Initial values first, then the block (an empty block keeps them all). Null for a version
-// above 2 or a block that ends inside its fixed fields or a byte count.
+// above 2 or a block that ends inside its fixed fields or a byte count; one that ends inside
+// the bytes a count announces is refused too, rather than read short. Versions 0 and 1 have
+// no data-source texts.
 std::optional<LabelSettings> ReadLabelSettings(const std::uint8_t* block, std::size_t length);
 // Always the version 2 layout.
 std::vector<std::uint8_t> WriteLabelSettings(const LabelSettings& settings);

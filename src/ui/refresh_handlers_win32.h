@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
-// Milliseconds since system start, from the 64-bit count, so the display stays right past
-// 24.8 and 49.7 days of uptime.
+// Milliseconds since system start, 64 bits wide so the count neither turns negative after
+// 24.8 days nor wraps after 49.7.
 std::int64_t ReadTickCount();
 
-// The start-up window has been created: the refresh timer 时钟1 starts at 200 milliseconds.
+// Bound to the start-up window's created event: starts the refresh timer.
 void HandleWindowReady();
 
-// A tick of 时钟1: 标签1 shows the uptime afresh.
+// Bound to the refresh timer's tick: puts the current uptime text into the big label.
 void HandleRefreshTick();

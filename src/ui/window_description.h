@@ -14,6 +14,8 @@ class LiveUnit;
 struct EventBinding {
   std::int32_t eventNumber = 0;
   Handler handler = nullptr;  // null: the event has no handler
+
+  bool operator==(const EventBinding&) const = default;
 };
 
 struct UnitRecord {
@@ -34,6 +36,8 @@ struct UnitRecord {
   std::int32_t tabOrder = 0;
   std::vector<EventBinding> bindings;
   std::vector<std::uint8_t> settings;
+
+  bool operator==(const UnitRecord&) const = default;
 };
 
 struct WindowRecord {

@@ -33,10 +33,15 @@ struct WindowSettings {
   std::vector<std::uint8_t> music;
   std::string title;
   std::string helpFile;
+
+  bool operator==(const WindowSettings&) const = default;
 };
 
 inline constexpr std::int32_t kWindowSettingsVersion = 6;
 
-// Defaults first, then the block. Null for a version above 6 or a block that ends early.
+// Defaults first, then the block; an empty block keeps the defaults. Null for a version
+// above 6 or a block that ends inside a field: a cut block is refused, never half-read.
+// Bytes after the last field are ignored.
 std::optional<WindowSettings> ReadWindowSettings(const std::uint8_t* block, std::size_t length);
+// The layout of settings.version: the fields of later versions are left out.
 std::vector<std::uint8_t> WriteWindowSettings(const WindowSettings& settings);

@@ -17,6 +17,9 @@ class RecordingPlatform final : public PlatformServices {
     std::vector<CursorHandle> cursorsFreed;
     int hiddenOwnersMade = 0;
     int resourcesReleased = 0;
+    // The order in which the process heap was taken and the hidden owner made.
+    std::string startTrace;
+    BlockHeap processHeap = CRuntimeHeap();
   };
 
   explicit RecordingPlatform(Log& log) : log_(log) {}
@@ -32,8 +35,14 @@ class RecordingPlatform final : public PlatformServices {
     return reinterpret_cast<CursorHandle>(static_cast<std::uintptr_t>(id));
   }
   void FreeUnitCursor(CursorHandle cursor) override { log_.cursorsFreed.push_back(cursor); }
-  BlockHeap ProcessHeap() override { return CRuntimeHeap(); }
-  void MakeHiddenOwner() override { ++log_.hiddenOwnersMade; }
+  BlockHeap ProcessHeap() override {
+    log_.startTrace += "heap;";
+    return log_.processHeap;
+  }
+  void MakeHiddenOwner() override {
+    log_.startTrace += "owner;";
+    ++log_.hiddenOwnersMade;
+  }
   NativeWindow HiddenOwner() const override { return log_.hiddenOwnersMade > 0 ? const_cast<RecordingPlatform*>(this) : nullptr; }
   void ReleaseResources() override { ++log_.resourcesReleased; }
 

@@ -5,6 +5,7 @@
 #include "lifecycle/event_dispatch.h"
 #include "lifecycle/event_loop_win32.h"
 #include "lifecycle/window_engine.h"
+#include "ui/create_unit.h"
 #include "ui/cwinform_unit_win32.h"
 #include "ui/engine_messages.h"
 #include "ui/mouse_pointer.h"
@@ -51,24 +52,6 @@ bool ReuseLoadedWindow(WindowRecord& window) {
     SetActiveWindow(form->Handle());
   }
   return true;
-}
-
-LiveUnit* CreateUnit(const UnitRecord& unit, UnitId windowId, HWND parent, std::int32_t childId) {
-  const UnitKind* kind = FindUnitKind(unit.kind);
-  if (kind == nullptr || kind->create == nullptr) return nullptr;
-  CreateArguments arguments;
-  arguments.settings = unit.settings.data();
-  arguments.settingsLength = unit.settings.size();
-  arguments.styleBits = (unit.disabled ? kStyleDisabled : 0) | (unit.tabStop ? kStyleTabStop : 0);
-  arguments.parent = parent;
-  arguments.childId = childId;
-  arguments.left = unit.left;
-  arguments.top = unit.top;
-  arguments.width = unit.width;
-  arguments.height = unit.height;
-  arguments.windowId = windowId;
-  arguments.unitId = unit.id;
-  return kind->create(arguments);
 }
 
 // Controls are made from the last in the list to the first.

@@ -1,6 +1,7 @@
 #include "ui/standard_library_win32.h"
 
 #include "lifecycle/window_engine.h"
+#include "ui/rebuild_unit_win32.h"
 #include "ui/standard_kinds_win32.h"
 #include "ui/unit_kinds.h"
 #include "ui/window_kind_win32.h"
@@ -17,6 +18,7 @@ UnitKind WithOperations(UnitKind kind, CreateOperation create, WritePropertyOper
 
 void Notify(LibraryNotice notice) {
   if (notice != LibraryNotice::ProgramStarts) return;
+  Engine().rebuildUnit = RebuildUnit;
   Engine().kinds = {
       WithOperations(MakeWindowKind(), CreateWindowUnit, WriteWindowProperty, ReadWindowProperty),
       WithOperations(MakeLabelKind(), CreateLabelUnit, WriteLabelProperty, ReadLabelProperty),

@@ -53,3 +53,11 @@ bool RaiseEvent(EventRecord& record) {
   }
   return true;
 }
+
+HandlerResult RaiseUnitEvent(UnitId windowId, UnitId unitId, std::int32_t eventNumber,
+                             std::initializer_list<std::int32_t> arguments) {
+  EventRecord record = MakeEventRecord(windowId, unitId, eventNumber, arguments);
+  RaiseEvent(record);
+  if (record.hasResult == 0) return std::nullopt;
+  return record.result;
+}

@@ -19,7 +19,7 @@ LRESULT CALLBACK WindowObject::Procedure(HWND window, UINT message, WPARAM wPara
     const LRESULT result = object->WindowProcedure(message, wParam, lParam);
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     object->handle_ = nullptr;
-    object->AfterWindowGone();
+    if (object->created_) object->AfterWindowGone();
     return result;
   }
   return object->WindowProcedure(message, wParam, lParam);
@@ -27,8 +27,15 @@ LRESULT CALLBACK WindowObject::Procedure(HWND window, UINT message, WPARAM wPara
 
 HWND WindowObject::Create(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y,
                           int width, int height, HWND parent, HMENU menuOrId) {
-  return CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, menuOrId,
-                         GetModuleHandleA(nullptr), this);
+  HWND window = CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, menuOrId,
+                                GetModuleHandleA(nullptr), this);
+  // A class whose procedure is not ours makes a window that never binds to this object.
+  if (window != nullptr && handle_ != window) {
+    DestroyWindow(window);
+    return nullptr;
+  }
+  created_ = window != nullptr;
+  return window;
 }
 
 bool WindowObject::PreTranslate(MSG&) { return false; }
@@ -36,7 +43,7 @@ bool WindowObject::PreTranslate(MSG&) { return false; }
 bool EnsureWindowClass(const char* name, UINT styles, HCURSOR cursor, HBRUSH background) {
   WNDCLASSA existing;
   const HINSTANCE instance = GetModuleHandleA(nullptr);
-  if (GetClassInfoA(instance, name, &existing)) return true;
+  if (GetClassInfoA(instance, name, &existing)) return existing.lpfnWndProc == &WindowObject::Procedure;
   WNDCLASSA windowClass{};
   windowClass.style = styles;
   windowClass.lpfnWndProc = &WindowObject::Procedure;

@@ -22,7 +22,7 @@ class WindowObject {
   // The window procedure of every class registered by this program.
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  // Creates the native window bound to this object.
+  // Creates the native window bound to this object; null when it can't be made.
   HWND Create(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y, int width,
               int height, HWND parent, HMENU menuOrId);
 
@@ -55,10 +55,12 @@ class WindowObject {
   virtual LRESULT WindowProcedure(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
   // Runs after the native window and its children are gone; the object may delete itself.
+  // A window that failed while being made never gets here: whoever made it deletes it.
   virtual void AfterWindowGone() {}
 
  private:
   HWND handle_ = nullptr;
+  bool created_ = false;
 };
 
 // Registers a window class of this program once; true when it exists afterwards.

@@ -11,15 +11,12 @@ void CChildUnit::SetShown(bool shown) { ShowWindow(Handle(), shown ? SW_SHOWNA :
 void CChildUnit::SetEnabled(bool enabled) { EnableWindow(Handle(), enabled ? TRUE : FALSE); }
 
 bool CChildUnit::CreateChild(const char* className, const char* text, DWORD style, const CreateArguments& arguments) {
-  created_ = Create(0, className, text, style, arguments.left, arguments.top, arguments.width, arguments.height,
-                    static_cast<HWND>(arguments.parent),
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(arguments.childId))) != nullptr;
-  return created_;
+  return Create(0, className, text, style, arguments.left, arguments.top, arguments.width, arguments.height,
+                static_cast<HWND>(arguments.parent),
+                reinterpret_cast<HMENU>(static_cast<INT_PTR>(arguments.childId))) != nullptr;
 }
 
 void CChildUnit::AfterWindowGone() {
-  // A window that failed while being made was never a unit of the engine: its maker deletes it.
-  if (!created_) return;
   UnitGone(windowId_, unitId_);
   delete this;
 }

@@ -27,7 +27,7 @@ class CChildUnit : public WindowObject, public LiveUnit {
   ~CChildUnit() override = default;
 
   // Makes the child window at the arguments' place, parent and control id. False when it
-  // can't be made; the caller then deletes the object, which never reports an end.
+  // can't be made; the caller then deletes the object.
   bool CreateChild(const char* className, const char* text, DWORD style, const CreateArguments& arguments);
 
   void AfterWindowGone() override;
@@ -35,5 +35,4 @@ class CChildUnit : public WindowObject, public LiveUnit {
  private:
   UnitId windowId_;
   UnitId unitId_;
-  bool created_ = false;
 };

@@ -45,7 +45,7 @@ CLabelUnit::CLabelUnit(LabelSettings settings, UnitId windowId, UnitId unitId)
 
 CLabelUnit* CLabelUnit::Build(const CreateArguments& arguments) {
   std::optional<LabelSettings> settings =
-      ReadLabelSettings(arguments.settings, arguments.settings == nullptr ? 0 : arguments.settingsLength);
+      ReadLabelSettings(arguments.settings, arguments.settingsLength);
   if (!settings) return nullptr;
   if (!EnsureWindowClass(kLabelClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, LoadCursorA(nullptr, IDC_ARROW),
                          static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH))))
@@ -111,10 +111,7 @@ LRESULT CLabelUnit::OnDataSourceChanged(WPARAM, LPARAM) { return 0; }
 LRESULT CLabelUnit::OnBindingQuery(WPARAM, LPARAM) { return boundSource_.empty() ? 0 : 1; }
 
 LRESULT CLabelUnit::OnNotification(WPARAM wParam, LPARAM lParam) {
-  EventRecord record{.windowId = OwnerId(), .unitId = Id(), .eventNumber = 0, .argumentCount = 2};
-  record.arguments[0] = static_cast<std::int32_t>(wParam);
-  record.arguments[1] = static_cast<std::int32_t>(lParam);
-  RaiseEvent(record);
+  RaiseUnitEvent(OwnerId(), Id(), 0, {static_cast<std::int32_t>(wParam), static_cast<std::int32_t>(lParam)});
   return 0;
 }
 

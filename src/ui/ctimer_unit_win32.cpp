@@ -22,7 +22,7 @@ CTimerUnit::CTimerUnit(std::int32_t period, UnitId windowId, UnitId unitId)
 
 CTimerUnit* CTimerUnit::Build(const CreateArguments& arguments) {
   const std::optional<TimerSettings> settings =
-      ReadTimerSettings(arguments.settings, arguments.settings == nullptr ? 0 : arguments.settingsLength);
+      ReadTimerSettings(arguments.settings, arguments.settingsLength);
   if (!settings) return nullptr;
   if (!EnsureWindowClass(kTimerClass, 0, nullptr, nullptr)) return nullptr;
   auto* timer = new CTimerUnit(settings->period, arguments.windowId, arguments.unitId);
@@ -34,8 +34,6 @@ CTimerUnit* CTimerUnit::Build(const CreateArguments& arguments) {
   return timer;
 }
 
-void CTimerUnit::SetShown(bool) {}
-
 void CTimerUnit::WritePeriod(std::int32_t value) { Apply(period_.Write(value)); }
 
 LRESULT CTimerUnit::WindowProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -44,8 +42,7 @@ LRESULT CTimerUnit::WindowProcedure(UINT message, WPARAM wParam, LPARAM lParam) 
 
 // The tick's timer identifier is not looked at: the window owns only timer 1000.
 LRESULT CTimerUnit::OnTimer(WPARAM, LPARAM) {
-  EventRecord record{.windowId = OwnerId(), .unitId = Id(), .eventNumber = 0};
-  RaiseEvent(record);
+  RaiseUnitEvent(OwnerId(), Id(), 0);
   return 0;
 }
 

@@ -15,8 +15,6 @@ class CTimerUnit final : public CChildUnit {
   // period starts the timer at once.
   static CTimerUnit* Build(const CreateArguments& arguments);
 
-  // The control is never shown, whatever it is asked.
-  void SetShown(bool shown) override;
 
   void WritePeriod(std::int32_t value);
   std::int32_t Period() const { return period_.Period(); }

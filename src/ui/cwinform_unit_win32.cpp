@@ -8,6 +8,7 @@
 #include "lifecycle/program_end.h"
 #include "lifecycle/window_engine.h"
 #include "ui/engine_messages.h"
+#include "ui/icon_directory.h"
 #include "ui/unit_gone.h"
 #include "ui/unit_kinds.h"
 #include "ui/window_shape_win32.h"
@@ -22,6 +23,11 @@ std::int32_t KeysNow() {
 }
 
 bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
+
+bool IsInputMessage(UINT message) {
+  return IsKeyMessage(message) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+         message == WM_NCLBUTTONDOWN;
+}
 
 }  // namespace
 
@@ -51,7 +57,7 @@ bool CWinFormUnit::MakeNativeWindow(const CreateArguments& arguments) {
   }
   auto owner = static_cast<HWND>(arguments.parent);
   DWORD windowStyle = style.style;
-  if (owner != nullptr) windowStyle |= WS_POPUP;
+  if (owner != nullptr) windowStyle |= style_bits::kPopup;
   if (TakesHiddenOwner(settings_, owner != nullptr, false, Engine().buildKind)) {
     owner = static_cast<HWND>(Engine().platform->HiddenOwner());
   }
@@ -94,28 +100,26 @@ void CWinFormUnit::ApplyFrame() {
 }
 
 void CWinFormUnit::ApplyIcons() {
-  HICON icon = nullptr;
-  ownIcon_.Reset();
-  if (!settings_.icon.empty()) {
-    auto* bytes = const_cast<BYTE*>(settings_.icon.data());
-    const int offset = LookupIconIdFromDirectoryEx(bytes, TRUE, 0, 0, LR_DEFAULTCOLOR);
-    if (offset > 0 && static_cast<std::size_t>(offset) < settings_.icon.size()) {
-      ownIcon_.Reset(CreateIconFromResourceEx(bytes + offset, static_cast<DWORD>(settings_.icon.size()) - offset,
-                                              TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR));
-    }
-    icon = ownIcon_.Get();
+  constexpr DWORD kIconFormatVersion = 0x00030000;
+  OwnedIcon own;
+  if (const std::optional<IconImage> image = LargestIconImage(settings_.icon)) {
+    own.Reset(CreateIconFromResourceEx(const_cast<BYTE*>(settings_.icon.data() + image->offset),
+                                       static_cast<DWORD>(image->size), TRUE, kIconFormatVersion, 0, 0,
+                                       LR_DEFAULTCOLOR));
   }
-  if (icon == nullptr) icon = LoadIconA(GetModuleHandleA(nullptr), "DEFAULT_ICON");
+  HICON icon = own ? own.Get() : LoadIconA(GetModuleHandleA(nullptr), "DEFAULT_ICON");
   SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  // The icon the window showed until now may go only once the window has let go of it.
+  ownIcon_ = std::move(own);
 }
 
 void CWinFormUnit::ApplyShape() {
   RECT outer;
   GetWindowRect(Handle(), &outer);
   OwnedRegion region = MakeShapeRegion(settings_.shape, outer.right - outer.left, outer.bottom - outer.top);
-  // The window system owns a region once it is set.
-  SetWindowRgn(Handle(), region.Release(), TRUE);
+  // The window system owns a region once it has taken it.
+  if (SetWindowRgn(Handle(), region.Get(), TRUE)) region.Release();
 }
 
 void CWinFormUnit::ApplyTopmost() {
@@ -185,13 +189,7 @@ UnitRecord* CWinFormUnit::UnitFor(HWND window) const {
 }
 
 std::optional<std::int32_t> CWinFormUnit::Raise(UnitId unitId, std::int32_t eventNumber) {
-  EventRecord record;
-  record.windowId = windowId_;
-  record.unitId = unitId;
-  record.eventNumber = eventNumber;
-  RaiseEvent(record);
-  if (record.hasResult == 0) return std::nullopt;
-  return record.result;
+  return RaiseUnitEvent(windowId_, unitId, eventNumber);
 }
 
 // A question event is refused when its handler hands back 0.
@@ -381,6 +379,8 @@ bool CWinFormUnit::ExamineKey(const MSG& message) {
 
 bool CWinFormUnit::PreTranslate(MSG& message) {
   HWND self = Handle();
+  // Timer ticks and paints pass here five times a second: leave them at once.
+  if (!IsInputMessage(message.message)) return false;
   if (IsKeyMessage(message.message) && !IsWindowEnabled(message.hwnd)) return false;
   if (message.message == WM_LBUTTONDOWN || message.message == WM_NCLBUTTONDOWN) {
     HWND capture = GetCapture();

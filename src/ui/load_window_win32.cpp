@@ -30,14 +30,6 @@ bool StillAlive(UnitId windowId) {
   return window != nullptr && IsWindowAlive(*window);
 }
 
-void RaiseWindowEvent(UnitId windowId, UnitId unitId, std::int32_t eventNumber) {
-  EventRecord record;
-  record.windowId = windowId;
-  record.unitId = unitId;
-  record.eventNumber = eventNumber;
-  RaiseEvent(record);
-}
-
 // An already loaded window is brought forward instead, unless its destruction is pending.
 bool ReuseLoadedWindow(WindowRecord& window) {
   if (window.units.empty() || window.units.front().liveObject == nullptr) return false;
@@ -137,19 +129,22 @@ bool BuildUnits(WindowRecord& window) {
 }
 
 void ShowLoadedWindow(UnitId windowId) {
-  WindowRecord& window = *FindWindowRecord(Engine().description, windowId);
-  const UnitRecord& own = window.units.front();
-  if (!own.visible) return;
-  HWND form = NativeOf(own);
-  const std::int32_t startPosition = WindowObjectOf(window)->Settings().startPosition;
+  WindowRecord* window = FindWindowRecord(Engine().description, windowId);
+  // Showing runs handlers, which may end the window and so restore its units: keep nothing
+  // of the record across it.
+  if (!window->units.front().visible) return;
+  const UnitId ownId = window->units.front().id;
+  HWND form = NativeOf(window->units.front());
+  const std::int32_t startPosition = WindowObjectOf(*window)->Settings().startPosition;
   ShowWindow(form, startPosition == 3 ? SW_SHOWMAXIMIZED : startPosition == 2 ? SW_SHOWMINIMIZED : SW_SHOW);
   if (!StillAlive(windowId)) return;
   HWND focus = GetFocus();
   if (focus == form) {
-    RaiseWindowEvent(windowId, own.id, -7);
+    RaiseUnitEvent(windowId, ownId, -7);
   } else if (focus != nullptr && IsChild(form, focus)) {
-    const std::optional<std::size_t> index = FindUnitIndexByNative(window, focus);
-    if (index) RaiseWindowEvent(windowId, window.units[*index].id, -7);
+    window = FindWindowRecord(Engine().description, windowId);
+    const std::optional<std::size_t> index = FindUnitIndexByNative(*window, focus);
+    if (index) RaiseUnitEvent(windowId, window->units[*index].id, -7);
   }
 }
 
@@ -176,9 +171,9 @@ bool LoadWindow(UnitId windowId) {
   if (Engine().eventBlockCount > 0) --Engine().eventBlockCount;
 
   const UnitId ownId = window->units.front().id;
-  RaiseWindowEvent(windowId, ownId, 0);
-  if (StillAlive(windowId)) RaiseWindowEvent(windowId, ownId, 3);
-  if (StillAlive(windowId)) RaiseWindowEvent(windowId, ownId, 4);
+  RaiseUnitEvent(windowId, ownId, 0);
+  if (StillAlive(windowId)) RaiseUnitEvent(windowId, ownId, 3);
+  if (StillAlive(windowId)) RaiseUnitEvent(windowId, ownId, 4);
   if (StillAlive(windowId)) ShowLoadedWindow(windowId);
   FinishLoad(windowId);
   return true;

@@ -13,4 +13,4 @@ struct PropertyValue {
   std::int32_t length = 0;
 };
 
-enum class PropertyType { Integer, Boolean, Text, Choice, Colour, Bytes, Font, FileName, Cursor };
+enum class PropertyType { Integer, Boolean, Text, Choice, Colour, Bytes, Font, FileName };

@@ -18,7 +18,6 @@ inline constexpr std::uint32_t kMinimizeBox = 0x00020000;
 inline constexpr std::uint32_t kMaximizeBox = 0x00010000;
 inline constexpr std::uint32_t kExToolWindow = 0x00000080;
 inline constexpr std::uint32_t kExClientEdge = 0x00000200;
-inline constexpr std::uint32_t kExTopmost = 0x00000008;
 }  // namespace style_bits
 
 struct WindowStyle {

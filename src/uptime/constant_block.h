@@ -2,8 +2,10 @@
 
 #include <cstddef>
 
-// The program's constant data: the divisors of the uptime arithmetic and the four unit
-// texts, each one GBK character and its terminator. FreeBlock leaves it alone.
+// The program's constant data: the divisors of the uptime arithmetic in double precision and
+// the four unit texts, each one GBK character and its terminator. FreeBlock leaves it alone.
+// The uptime text is computed in 64-bit integers, exact for every count; the doubles stay so
+// that the block keeps its stored layout and size.
 struct ConstantBlock {
   double millisecondsPerSecond;
   double secondsPerDay;

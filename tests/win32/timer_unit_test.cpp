@@ -101,15 +101,6 @@ TEST_F(TimerUnitTest, StoredBlockSetsThePeriodAndAnUnknownVersionIsRefused) {
   EXPECT_EQ(GetWindow(parent_.Get(), GW_CHILD), nullptr);
 }
 
-TEST_F(TimerUnitTest, ControlIsNeverShown) {
-  CTimerUnit* timer = Make();
-  ASSERT_NE(timer, nullptr);
-  ShowWindow(parent_.Get(), SW_SHOWNA);
-  timer->SetShown(true);
-  EXPECT_EQ(GetParent(timer->Handle()), parent_.Get());
-  EXPECT_FALSE(IsWindowVisible(timer->Handle()));
-}
-
 TEST_F(TimerUnitTest, TicksStopWhenTheParentWindowIsDestroyed) {
   CTimerUnit* timer = Make();
   ASSERT_NE(timer, nullptr);

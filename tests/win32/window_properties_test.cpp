@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "lifecycle/window_engine.h"
+#include "platform/handles.h"
 #include "support/engine_fixture.h"
 #include "support/probe_control.h"
 #include "ui/load_window_win32.h"
@@ -68,14 +69,13 @@ TEST_F(WindowPropertiesTest, TopmostAndShapeApplyAtOnce) {
   Write(29, 0);
   EXPECT_EQ(GetWindowLongPtrA(Form(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  const OwnedRegion region(CreateRectRgn(0, 0, 0, 0));
   Write(28, 1);
-  ASSERT_EQ(GetWindowRgn(Form(), region), COMPLEXREGION) << "an ellipse";
-  EXPECT_FALSE(PtInRegion(region, 1, 1)) << "the corner lies outside the ellipse";
-  EXPECT_TRUE(PtInRegion(region, 175, 41));
+  ASSERT_EQ(GetWindowRgn(Form(), region.Get()), COMPLEXREGION) << "an ellipse";
+  EXPECT_FALSE(PtInRegion(region.Get(), 1, 1)) << "the corner lies outside the ellipse";
+  EXPECT_TRUE(PtInRegion(region.Get(), 175, 41));
   Write(28, 0);
-  EXPECT_EQ(GetWindowRgn(Form(), region), ERROR) << "shape 0 removes the region";
-  DeleteObject(region);
+  EXPECT_EQ(GetWindowRgn(Form(), region.Get()), ERROR) << "shape 0 removes the region";
 }
 
 bool AlwaysRebuild(LiveUnit&, std::int32_t, const PropertyValue&) { return true; }

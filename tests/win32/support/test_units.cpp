@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "lifecycle/window_engine.h"
-#include "ui/standard_kinds_win32.h"
+#include "ui/standard_library_win32.h"
 #include "ui/unit_kinds.h"
 
 namespace {
@@ -36,15 +36,7 @@ WindowRecord& RegisterTestWindow(std::vector<UnitRecord> controls) {
   window.units.push_back(ControlRecord(kTestWindowUnitId, kWindowKindCode));
   for (auto& control : controls) window.units.push_back(std::move(control));
   Engine().description.windows.push_back(std::move(window));
-  UnitKind label = MakeLabelKind();
-  label.create = CreateLabelUnit;
-  label.writeProperty = WriteLabelProperty;
-  label.readProperty = ReadLabelProperty;
-  UnitKind timer = MakeTimerKind();
-  timer.create = CreateTimerUnit;
-  timer.writeProperty = WriteTimerProperty;
-  timer.readProperty = ReadTimerProperty;
-  Engine().kinds = {MakeWindowKind(), std::move(label), std::move(timer)};
+  kStandardLibrary.notify(LibraryNotice::ProgramStarts);
   return Engine().description.windows.back();
 }
 

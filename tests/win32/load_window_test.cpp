@@ -93,6 +93,22 @@ TEST_F(LoadWindowTest, EventsAreBlockedWhileBuildingThenCreatedMovedResizedBefor
   EXPECT_EQ(Engine().eventBlockCount, 0);
 }
 
+TEST_F(LoadWindowTest, ShowingActivatesFirstTimeThenFocusesTheWindow) {
+  Bind<kStartupWindowUnitId, 8>();
+  Bind<kStartupWindowUnitId, 5>();
+  Bind<kStartupWindowUnitId, -7>();
+  ASSERT_TRUE(LoadWindow(kStartupWindowId));
+  EXPECT_THAT(EventsOf(kStartupWindowUnitId), ElementsAre(8, 5, -7));
+  EXPECT_TRUE(seen.back().windowVisible);
+
+  HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  SetActiveWindow(Form());
+  DestroyWindow(other);
+  const auto events = EventsOf(kStartupWindowUnitId);
+  EXPECT_EQ(std::count(events.begin(), events.end(), 5), 2);
+  EXPECT_EQ(std::count(events.begin(), events.end(), 8), 1) << "the first activation is raised once only";
+}
+
 TEST_F(LoadWindowTest, MoveArrowOverTheWindowAndOverALabel) {
   ASSERT_TRUE(LoadWindow(kStartupWindowId));
   const HCURSOR moveArrow = LoadCursorA(nullptr, IDC_SIZEALL);

@@ -76,3 +76,55 @@ expect_exit() {
   wait_for_exit "$timeout" || fail "the program was still running after $timeout s"
   assert_eq "$expected" "$PROGRAM_STATUS" "exit status"
 }
+
+# The labels of the start-up window: name, then its rectangle in the window (x y width height).
+# The window has no frame, so these are also offsets from its outer rectangle.
+# shellcheck disable=SC2034 # read by the tests
+STARTUP_LABELS=("标签1 3 8 344 48" "标签2 5 64 62 16" "标签3 257 62 86 16" "标签4 129 62 72 16")
+
+# read_window_texts [COMMAND...]: runs the label text probe against the running program, through
+# COMMAND if given (e.g. nsenter), and prints its lines in UTF-8: "tick N" (the probe's
+# GetTickCount64), then "ID<tab>TEXT" for each control of the start-up window.
+read_window_texts() {
+  LC_ALL=zh_CN.UTF-8 "$@" wine "$UPTIME_BUILD/tests/label_text_probe.exe" | tr -d '\r' |
+    iconv -f GBK -t UTF-8
+}
+
+# control_text ID TEXTS: the text of control ID in the probe's output TEXTS.
+control_text() { awk -F'\t' -v id="$1" '$1 == id { print $2 }' <<<"$2"; }
+
+# probe_tick TEXTS: the tick count in the probe's output TEXTS.
+probe_tick() { awk '$1 == "tick" { print $2 }' <<<"$1"; }
+
+# uptime_seconds TEXT: the seconds that an uptime text such as 1天2时3分4秒 stands for.
+uptime_seconds() {
+  [[ $1 =~ ^([0-9]+)天([0-9]+)时([0-9]+)分([0-9]+)秒$ ]] || fail "'$1' is not an uptime text"
+  echo $((BASH_REMATCH[1] * 86400 + BASH_REMATCH[2] * 3600 + BASH_REMATCH[3] * 60 + BASH_REMATCH[4]))
+}
+
+# wait_for_uptime_text [COMMAND...]: waits up to 10 s until 标签1 (control 110) shows an uptime
+# text, then prints the probe's output; fails the test if it never does.
+wait_for_uptime_text() {
+  local deadline=$((SECONDS + 10)) texts=""
+  while ((SECONDS < deadline)); do
+    texts=$(read_window_texts "$@") || true
+    if [[ $(control_text 110 "$texts") =~ ^[0-9]+天[0-9]+时[0-9]+分[0-9]+秒$ ]]; then
+      echo "$texts"
+      return 0
+    fi
+    sleep 0.2
+  done
+  fail "标签1 showed no uptime text within 10 s; the probe read: $texts"
+}
+
+# assert_uptime_matches_tick TEXTS: 标签1's text in the probe's output TEXTS stands for the tick
+# count that the probe read a moment later, give or take the time between (at most 5 s).
+assert_uptime_matches_tick() {
+  local text tick seconds
+  text=$(control_text 110 "$1")
+  tick=$(probe_tick "$1")
+  seconds=$(uptime_seconds "$text")
+  ((seconds <= tick / 1000 && tick / 1000 - seconds <= 5)) ||
+    fail "标签1 reads '$text' ($seconds s) but the tick count is $tick ms"
+  echo "ok: 标签1 reads '$text', the tick count $tick ms"
+}

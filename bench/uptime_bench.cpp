@@ -2,6 +2,7 @@
 // into one malloc'ed buffer), with their ratio from the same run; and ConcatTexts and
 // Int64ToText alone. Prints figures only.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cinttypes>
 #include <cstdio>
@@ -79,6 +80,9 @@ BENCHMARK(BM_Int64ToText)->Arg(0)->Arg(59)->Arg(2147483)->Arg(std::numeric_limit
 // the median when repeated, else the single run's.
 class KeepingReporter : public benchmark::ConsoleReporter {
  public:
+  // A reporter of one's own does not follow --benchmark_color: colour only on a terminal.
+  KeepingReporter() : ConsoleReporter(isatty(STDOUT_FILENO) != 0 ? OO_ColorTabular : OO_Tabular) {}
+
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {

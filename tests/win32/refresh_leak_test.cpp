@@ -15,6 +15,7 @@ constexpr int kWarmUpRefreshes = 100;
 constexpr int kRefreshes = 100000;
 // Far above any process's share of GDI handles, so a count by trial always meets the limit.
 constexpr std::size_t kTrialCeiling = 1 << 20;
+constexpr DWORD kMostHeaps = 64;
 
 struct HeapUse {
   std::size_t blocks = 0;
@@ -38,10 +39,10 @@ HeapUse InUse(HANDLE heap) {
 // Every heap of the process, the C runtime's among them, not only the one the engine's
 // texts come from.
 HeapUse InUseInAllHeaps() {
-  HANDLE heaps[64];
-  const DWORD count = GetProcessHeaps(64, heaps);
+  HANDLE heaps[kMostHeaps];
+  const DWORD count = GetProcessHeaps(kMostHeaps, heaps);
   HeapUse total;
-  for (DWORD i = 0; i < count && i < 64; ++i) {
+  for (DWORD i = 0; i < count && i < kMostHeaps; ++i) {
     const HeapUse use = InUse(heaps[i]);
     total.blocks += use.blocks;
     total.bytes += use.bytes;

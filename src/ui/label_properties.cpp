@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 using namespace label_property;
 
@@ -46,7 +47,14 @@ LabelWriteEffects ApplyLabelWrite(LabelSettings& settings, std::int32_t number, 
     return {};
   }
   switch (number) {
-    case kCaption: settings.caption = TextOf(value); return {.captionChanged = true};
+    case kCaption: {
+      // The big label gets the same text four times in five; its window text need not be
+      // set again then (each setting is a round trip to the window system).
+      std::string caption = TextOf(value);
+      const bool changed = caption != settings.caption;
+      settings.caption = std::move(caption);
+      return {.captionChanged = changed};
+    }
     case kTextEffect: settings.textEffect = Clamped(value, 0, 3); return {};
     case kBorderStyle: settings.borderStyle = Clamped(value, 0, 6); return {.frameChanged = true};
     case kGradientBorderWidth: settings.gradientBorderWidth = std::max(value.integer, 5); return {};

@@ -29,7 +29,7 @@ inline constexpr std::int32_t kCount = 21;
 
 // What the control must do after a write besides the repaint that every write ends with.
 struct LabelWriteEffects {
-  bool captionChanged = false;     // set the window text to the new caption
+  bool captionChanged = false;     // the caption differs: set the window text to it
   bool frameChanged = false;       // apply the frame of BorderStyle anew
   bool pictureChanged = false;     // drop the decoded picture
   bool dataSourceChanged = false;  // bind anew and fetch the caption again

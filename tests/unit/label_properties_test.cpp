@@ -109,6 +109,15 @@ TEST(LabelWriteTest, TextsAreCopiedAndNullIsEmpty) {
   EXPECT_EQ(settings.dataSourceName, "");
 }
 
+TEST(LabelWriteTest, OnlyADifferentCaptionAsksForTheWindowTextAgain) {
+  LabelSettings settings;
+  EXPECT_TRUE(ApplyLabelWrite(settings, kCaption, {.text = "0天0时0分1秒"}).captionChanged);
+  EXPECT_FALSE(ApplyLabelWrite(settings, kCaption, {.text = "0天0时0分1秒"}).captionChanged);
+  EXPECT_TRUE(ApplyLabelWrite(settings, kCaption, {.text = "0天0时0分2秒"}).captionChanged);
+  EXPECT_TRUE(ApplyLabelWrite(settings, kCaption, {}).captionChanged);
+  EXPECT_FALSE(ApplyLabelWrite(settings, kCaption, {.text = ""}).captionChanged) << "null and empty are the same text";
+}
+
 TEST(LabelWriteTest, ByteSettingsKeepAnyLengthAndNoneIsEmpty) {
   const std::vector<std::uint8_t> record(61, 0x5A);
   for (const std::int32_t number : {kFont, kPicture}) {

@@ -2,15 +2,12 @@
 
 #include "lifecycle/close_request_win32.h"
 #include "lifecycle/handler_adapter.h"
+#include "lifecycle/program_header_maker.h"
 #include "ui/refresh_handlers_win32.h"
 #include "ui/standard_library_win32.h"
 #include "ui/startup_description.h"
-#include "uptime/constant_block.h"
 
 namespace {
-
-constexpr std::int32_t kBuildKind = 3;
-constexpr std::uint32_t kIdentifierSeed = 0x1006e;
 
 // Every double-click reference leads to the same close handler.
 const HandlerEntry kHandlers[] = {
@@ -23,24 +20,9 @@ const HandlerEntry kHandlers[] = {
     {kLabel4CloseReference, &InvokeHandler<&HandleCloseRequest>},
 };
 
-ProgramHeader MakeHeader() {
-  const std::vector<std::uint8_t>& description = StartupDescriptionBlock();
-  ProgramHeader header;
-  header.buildKind = kBuildKind;
-  header.identifierSeed = kIdentifierSeed;
-  header.handlerBase = kHandlers;
-  header.constantBlock = &kConstantBlock;
-  header.constantBlockSize = kConstantBlockSize;
-  header.descriptionBlock = description.data();
-  header.descriptionBlockSize = description.size();
-  header.libraryCount = 1;
-  header.libraryTable = &kStandardLibrary;
-  return header;
-}
-
 }  // namespace
 
 const ProgramHeader& ThisProgramHeader() {
-  static const ProgramHeader header = MakeHeader();
+  static const ProgramHeader header = MakeProgramHeader(kHandlers, StartupDescriptionBlock(), kStandardLibrary);
   return header;
 }

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "lifecycle/program_header.h"
+#include "lifecycle/program_header_maker.h"
 #include "lifecycle/window_engine.h"
 #include "ui/live_unit.h"
 #include "ui/unit_kinds.h"
-#include "uptime/constant_block.h"
 
 // A live window or control without a window system: it keeps what the engine applies to
 // it and what the kind's write operation received.
@@ -70,17 +70,7 @@ inline const SupportLibrary kStandInLibrary = {"stand-in kinds", NotifyStandInLi
 
 // The program's header with the given handler base and description block.
 inline ProgramHeader StandInHeader(std::span<const HandlerEntry> handlerBase, const std::vector<std::uint8_t>& block) {
-  ProgramHeader header;
-  header.buildKind = 3;
-  header.identifierSeed = 0x1006e;
-  header.handlerBase = handlerBase;
-  header.constantBlock = &kConstantBlock;
-  header.constantBlockSize = kConstantBlockSize;
-  header.descriptionBlock = block.data();
-  header.descriptionBlockSize = block.size();
-  header.libraryCount = 1;
-  header.libraryTable = &kStandInLibrary;
-  return header;
+  return MakeProgramHeader(handlerBase, block, kStandInLibrary);
 }
 
 // Gives every unit of a window a live stand-in, as a load of the window would.

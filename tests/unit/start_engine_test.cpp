@@ -6,6 +6,7 @@
 #include "recording_platform.h"
 #include "stand_in_units.h"
 #include "ui/startup_description.h"
+#include "uptime/constant_block.h"
 
 namespace {
 
